@@ -1,0 +1,74 @@
+#include "session/session_record.h"
+
+#include <type_traits>
+
+TSessionRecord Session{};
+
+// The file layout, field by field.
+static_assert(std::is_trivially_copyable_v<TSessionRecord>);
+static_assert(std::is_standard_layout_v<TSessionRecord>);
+static_assert(sizeof(float) == 4 && sizeof(std::int32_t) == 4);
+static_assert(sizeof(TSessionRecord) == SessionRecordSize);
+static_assert(offsetof(TSessionRecord, Signature) == 0);
+static_assert(offsetof(TSessionRecord, SessionReference) == 33);
+static_assert(offsetof(TSessionRecord, Password) == 66);
+static_assert(offsetof(TSessionRecord, StudentNames) == 99);
+static_assert(offsetof(TSessionRecord, SystemNumber) == 132);
+static_assert(offsetof(TSessionRecord, MolecularWeight) == 136);
+static_assert(offsetof(TSessionRecord, FluorophorePercent) == 140);
+static_assert(offsetof(TSessionRecord, AbsorptionScaling) == 144);
+static_assert(offsetof(TSessionRecord, QuantumYield) == 148);
+static_assert(offsetof(TSessionRecord, LifetimeAtMinTemp) == 152);
+static_assert(offsetof(TSessionRecord, MinTemperature) == 156);
+static_assert(offsetof(TSessionRecord, MaxTemperature) == 160);
+static_assert(offsetof(TSessionRecord, ActivationEnergy) == 164);
+static_assert(offsetof(TSessionRecord, SolventAbsorption) == 168);
+static_assert(offsetof(TSessionRecord, SoluteAbsorption) == 2572);
+static_assert(offsetof(TSessionRecord, FluorescenceSpectrum) == 4976);
+static_assert(offsetof(TSessionRecord, SamplePrepared) == FirstProgressOffset);
+static_assert(offsetof(TSessionRecord, CurrentMeasurement) == 7384);
+static_assert(offsetof(TSessionRecord, PromptRecorded) == 7388);
+static_assert(offsetof(TSessionRecord, DecayRecorded) == 7398);
+static_assert(offsetof(TSessionRecord, AnalysisSaved) == 7408);
+static_assert(offsetof(TSessionRecord, SampleWeight) == 7420);
+static_assert(offsetof(TSessionRecord, StockFlaskIndex) == 7424);
+static_assert(offsetof(TSessionRecord, StockVolume) == 7428);
+static_assert(offsetof(TSessionRecord, AliquotIndex) == 7432);
+static_assert(offsetof(TSessionRecord, DilutionFlaskIndex) == 7436);
+static_assert(offsetof(TSessionRecord, DilutionVolume) == 7440);
+static_assert(offsetof(TSessionRecord, SampleConcentration) == 7444);
+static_assert(offsetof(TSessionRecord, PromptCounts) == 7448);
+static_assert(offsetof(TSessionRecord, DecayCounts) == 171288);
+static_assert(offsetof(TSessionRecord, ExcitationWavelength) == 335128);
+static_assert(offsetof(TSessionRecord, ExcitationBandpass) == 335132);
+static_assert(offsetof(TSessionRecord, ExcitationFilter) == 335136);
+static_assert(offsetof(TSessionRecord, ExcitationShutterOpen) == 335140);
+static_assert(offsetof(TSessionRecord, EmissionWavelength) == 335144);
+static_assert(offsetof(TSessionRecord, EmissionBandpass) == 335148);
+static_assert(offsetof(TSessionRecord, EmissionFilter) == 335152);
+static_assert(offsetof(TSessionRecord, EmissionShutterOpen) == 335156);
+static_assert(offsetof(TSessionRecord, SampleTemperature) == 335160);
+static_assert(offsetof(TSessionRecord, TacRange) == 335164);
+static_assert(offsetof(TSessionRecord, RangeMultiplier) == 335168);
+static_assert(offsetof(TSessionRecord, DelaySide) == 335172);
+static_assert(offsetof(TSessionRecord, DelayLines) == 335176);
+static_assert(offsetof(TSessionRecord, DetectorIndex) == 335184);
+static_assert(offsetof(TSessionRecord, DetectorOn) == 335188);
+static_assert(offsetof(TSessionRecord, LampIndex) == 335192);
+static_assert(offsetof(TSessionRecord, LampFrequency) == 335196);
+static_assert(offsetof(TSessionRecord, LampOn) == 335200);
+static_assert(offsetof(TSessionRecord, RateMeterSource) == 335204);
+static_assert(offsetof(TSessionRecord, AnaBackgroundLow) == 335208);
+static_assert(offsetof(TSessionRecord, AnaBackgroundHigh) == 335248);
+static_assert(offsetof(TSessionRecord, AnaDecayLow) == 335288);
+static_assert(offsetof(TSessionRecord, AnaDecayHigh) == 335328);
+static_assert(offsetof(TSessionRecord, AnaTimeCalibration) == 335368);
+static_assert(offsetof(TSessionRecord, AnaLifetime) == 335408);
+static_assert(offsetof(TSessionRecord, AnaChiSquared) == 335448);
+static_assert(offsetof(TSessionRecord, AnaFittedCurve) == 335488);
+static_assert(offsetof(TSessionRecord, AnaResiduals) == 499328);
+static_assert(offsetof(TSessionRecord, LastBackgroundLow) == 663168);
+static_assert(offsetof(TSessionRecord, LastBackgroundHigh) == 663172);
+static_assert(offsetof(TSessionRecord, LastDecayLow) == 663176);
+static_assert(offsetof(TSessionRecord, LastDecayHigh) == 663180);
+static_assert(offsetof(TSessionRecord, LastTimeCalibration) == 663184);

@@ -9,6 +9,10 @@ std::mt19937& Generator() {
 }
 }  // namespace
 
-void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
+void SeedRandom(std::uint32_t seed) {
+  Generator().seed(seed);
+}
 
-double RandomUniform() { return Generator()() * (1.0 / 4294967296.0); }
+double RandomUniform() {
+  return Generator()() * (1.0 / 4294967296.0);
+}

@@ -9,7 +9,9 @@ UserMessageHandler& Handler() {
 }
 }  // namespace
 
-void SetUserMessageHandler(UserMessageHandler handler) { Handler() = std::move(handler); }
+void SetUserMessageHandler(UserMessageHandler handler) {
+  Handler() = std::move(handler);
+}
 
 void ShowUserMessage(const std::string& text) {
   if (Handler()) Handler()(text);

@@ -5,8 +5,7 @@
 #include <atomic>
 #include <string>
 
-ScratchFolder::ScratchFolder(bool withSessionsFolder)
-    : previous_(std::filesystem::current_path()) {
+ScratchFolder::ScratchFolder(bool withSessionsFolder) : previous_(std::filesystem::current_path()) {
   static std::atomic<int> counter{0};
   path_ = std::filesystem::temp_directory_path() /
           ("vostrelin-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));

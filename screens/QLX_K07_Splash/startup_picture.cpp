@@ -26,6 +26,7 @@ void DrawCurve(QPainter& painter, double (*height)(double), QColor colour) {
   QPainterPath path(QPointF(24.0, Baseline - height(24.0)));
   for (double x = 25.0; x <= Width - 16.0; x += 1.0) path.lineTo(x, Baseline - height(x));
   painter.setPen(QPen(colour, 2.5));
+  painter.setBrush(Qt::NoBrush);
   painter.drawPath(path);
 }
 

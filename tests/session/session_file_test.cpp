@@ -11,6 +11,7 @@
 #include "session/session_file.h"
 #include "session/session_record.h"
 #include "session/user_message.h"
+#include "support/created_session.h"
 #include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -43,23 +44,10 @@ class SessionFileTest : public ::testing::Test {
   }
   void TearDown() override { SetUserMessageHandler(nullptr); }
 
-  // A created session: header filled as session creation fills it, the rest reset.
+  // A created session with a spectrum value to find in the file.
   static void CreateSession(const std::string& reference) {
-    Session.Signature.Assign("Qelti - Vostrelin Experiment");
-    Session.SessionReference.Assign(reference);
-    Session.Password.Assign("secret");
-    Session.StudentNames.Assign("A. Student");
-    Session.SystemNumber = 1;
-    Session.MolecularWeight = 276.33f;
-    Session.FluorophorePercent = 1.0f;
-    Session.AbsorptionScaling = 1.0f;
-    Session.QuantumYield = 1.0f;
-    Session.LifetimeAtMinTemp = 5.77f;
-    Session.MinTemperature = 20.0f;
-    Session.MaxTemperature = 60.0f;
-    Session.ActivationEnergy = 6.21f;
+    FillCreatedSession(reference);
     Session.FluorescenceSpectrum[450] = 0.25f;
-    ResetSession();
   }
 
   ScratchFolder folder;

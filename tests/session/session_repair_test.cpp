@@ -10,6 +10,7 @@
 #include "session/session_file.h"
 #include "session/session_record.h"
 #include "session/session_repair.h"
+#include "support/created_session.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -22,17 +23,7 @@ std::unique_ptr<TSessionRecord> ValidRecord() {
   auto record = std::make_unique<TSessionRecord>();
   std::memset(record.get(), 0, sizeof(TSessionRecord));
   std::swap(*record, Session);
-  Session.SessionReference.Assign("VALID");
-  Session.SystemNumber = 2;
-  Session.MolecularWeight = 152.19f;
-  Session.FluorophorePercent = 1.0f;
-  Session.AbsorptionScaling = 1.0f;
-  Session.QuantumYield = 1.0f;
-  Session.LifetimeAtMinTemp = 17.1f;
-  Session.MinTemperature = 20.0f;
-  Session.MaxTemperature = 60.0f;
-  Session.ActivationEnergy = 5.25f;
-  ResetSession();
+  FillCreatedSession("VALID");
   Session.SolventAbsorption[250] = 2.0f;
   Session.CurrentMeasurement = 10;
   Session.LampIndex = 8;

@@ -1,4 +1,5 @@
 #include "screens/QLX_K07_MakeSample/tfrmms.h"
+#include "screens/shell/form_controls.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -15,35 +16,9 @@ const QStringList AliquotSizes{QStringLiteral("25 \u00B5l"),  QStringLiteral("50
                                QStringLiteral("125 \u00B5l"), QStringLiteral("150 \u00B5l"),
                                QStringLiteral("175 \u00B5l"), QStringLiteral("200 \u00B5l")};
 
-// Every control carries its declared name, so that it can be found by it.
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
-
-QLabel* NewLabel(const char* name, const QString& text, int left, int top, QWidget* parent) {
-  auto* label = Named(new QLabel(text, parent), name);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
-QLabel* NewHeading(const char* name, const QString& text, int left, int top, QWidget* parent) {
-  QLabel* label = NewLabel(name, text, left, top, parent);
-  label->setStyleSheet(QStringLiteral("color: blue"));
-  return label;
-}
-
-QPushButton* NewButton(const char* name, const QString& caption, QRect place, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setGeometry(place);
-  return button;
-}
-
 // A pick-only list; the first entry selected.
 QComboBox* NewList(const char* name, const QStringList& items, int left, int top, QWidget* parent) {
-  auto* list = Named(new QComboBox(parent), name);
+  auto* list = Named(new QComboBox(parent), QString::fromLatin1(name));
   list->addItems(items);
   list->setGeometry(left, top, 100, 21);
   return list;

@@ -1,4 +1,5 @@
 #include "screens/QLX_TCSPC/tfrmtc.h"
+#include "screens/shell/form_controls.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -12,32 +13,6 @@ namespace {
 
 const QStringList BandpassItems{"1", "2", "4", "8", "16", "32"};
 const QStringList RateMeterItems{"Off", "Lamp/Start", "PMT/Stop", "TAC-out"};
-
-// Every control carries its declared name, so that it can be found by it.
-template <typename Control>
-Control* Named(Control* control, const QString& name) {
-  control->setObjectName(name);
-  return control;
-}
-
-QLabel* NewLabel(const char* name, const QString& text, int left, int top, QWidget* parent) {
-  auto* label = Named(new QLabel(text, parent), QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
-QLabel* NewHeading(const char* name, const QString& text, int left, int top, QWidget* parent) {
-  QLabel* label = NewLabel(name, text, left, top, parent);
-  label->setStyleSheet(QStringLiteral("color: blue"));
-  return label;
-}
-
-QPushButton* NewButton(const char* name, const QString& caption, QRect place, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), QString::fromLatin1(name));
-  button->setGeometry(place);
-  return button;
-}
 
 QLineEdit* NewEdit(const char* name, QRect place, QWidget* parent) {
   auto* edit = Named(new QLineEdit(parent), QString::fromLatin1(name));

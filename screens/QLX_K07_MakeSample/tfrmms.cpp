@@ -24,13 +24,6 @@ QComboBox* NewList(const char* name, const QStringList& items, int left, int top
   return list;
 }
 
-QFrame* NewBevel(QRect place, QWidget* parent) {
-  auto* bevel = new QFrame(parent);
-  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  bevel->setGeometry(place);
-  return bevel;
-}
-
 }  // namespace
 
 TFRMMS::TFRMMS()

@@ -14,12 +14,6 @@ namespace {
 const QStringList BandpassItems{"1", "2", "4", "8", "16", "32"};
 const QStringList RateMeterItems{"Off", "Lamp/Start", "PMT/Stop", "TAC-out"};
 
-QLineEdit* NewEdit(const char* name, QRect place, QWidget* parent) {
-  auto* edit = Named(new QLineEdit(parent), QString::fromLatin1(name));
-  edit->setGeometry(place);
-  return edit;
-}
-
 QComboBox* NewList(const char* name, int left, int top, int width, QWidget* parent) {
   auto* list = Named(new QComboBox(parent), QString::fromLatin1(name));
   list->setGeometry(left, top, width, 21);
@@ -30,12 +24,6 @@ QCheckBox* NewCheck(const char* name, const QString& caption, QRect place, QWidg
   auto* box = Named(new QCheckBox(caption, parent), QString::fromLatin1(name));
   box->setGeometry(place);
   return box;
-}
-
-void NewBevel(QRect place, QWidget* parent) {
-  auto* bevel = new QFrame(parent);
-  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  bevel->setGeometry(place);
 }
 
 // A titled group of radio buttons in one column, named prefix1, prefix2, ...

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -34,4 +36,18 @@ inline QPushButton* NewButton(const char* name, const QString& caption, QRect pl
   auto* button = Named(new QPushButton(caption, parent), QString::fromLatin1(name));
   button->setGeometry(place);
   return button;
+}
+
+inline QLineEdit* NewEdit(const char* name, QRect place, QWidget* parent) {
+  auto* edit = Named(new QLineEdit(parent), QString::fromLatin1(name));
+  edit->setGeometry(place);
+  return edit;
+}
+
+// A sunken box that groups controls; create it before them so that they lie above it.
+inline QFrame* NewBevel(QRect place, QWidget* parent) {
+  auto* bevel = new QFrame(parent);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(place);
+  return bevel;
 }

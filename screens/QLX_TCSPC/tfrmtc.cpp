@@ -127,6 +127,9 @@ void TFRMTC::CreateMonochromator(int left, const MonochromatorNames& names,
   controls.Shutter =
       NewCheck(names.Shutter, QStringLiteral("Shutter Open  "), {left, 547, 89, 17}, this);
   controls.Shutter->setLayoutDirection(Qt::RightToLeft);  // the text on the left
+  // The caption's two trailing blanks already part it from the box; the toolkit's own gap on
+  // top of them would push the first letter out of the 89 pixels.
+  controls.Shutter->setStyleSheet(QStringLiteral("QCheckBox { spacing: 0px; }"));
 }
 
 void TFRMTC::CreateTimingControls() {

@@ -13,6 +13,11 @@ ScreenForm::ScreenForm(const QString& caption, QSize clientSize, QColor colour)
   setFixedSize(clientSize);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, colour);
+  // The toolkit's light grey for disabled captions nearly vanishes on the bright form colours;
+  // a mid grey keeps "not yet available" readable.
+  const QColor disabledText(110, 110, 110);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, disabledText);
   setPalette(palette);
   setAutoFillBackground(true);
 }

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QtTest>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 #include "app/program.h"
@@ -15,6 +14,7 @@
 #include "session/session_file.h"
 #include "session/session_record.h"
 #include "support/created_session.h"
+#include "support/saved_session.h"
 #include "support/scratch_folder.h"
 #include "support/shell_recorder.h"
 
@@ -79,19 +79,6 @@ bool OnlyTheFrame(const QImage& plot) {
     }
   }
   return true;
-}
-
-struct SessionFile {
-  std::unique_ptr<TSessionRecord> record = std::make_unique<TSessionRecord>();
-  std::streamsize size = 0;
-};
-
-SessionFile ReadSessionFile() {
-  SessionFile file;
-  std::ifstream in("Sessions/ABC.qlx", std::ios::binary);
-  in.read(reinterpret_cast<char*>(file.record.get()), sizeof(TSessionRecord));
-  file.size = in.gcount();
-  return file;
 }
 
 }  // namespace
@@ -375,7 +362,7 @@ class SamplePreparationTest : public QObject {
     QVERIFY(screens->SessionControl->isVisible() && !ms->isVisible());
     QCOMPARE(Session.SampleConcentration, 0.0f);
     QVERIFY(!Session.SamplePrepared);
-    QCOMPARE(ReadSessionFile().record->SampleConcentration, 0.0f);  // nothing written
+    QCOMPARE(ReadSavedSession("ABC")->SampleConcentration, 0.0f);  // nothing written
 
     Open();
     QCOMPARE(ms->Preparation().PrepStep, 1);
@@ -396,13 +383,13 @@ class SamplePreparationTest : public QObject {
     QVERIFY(screens->SessionControl->isVisible());
     QVERIFY(Session.SamplePrepared);
 
-    const SessionFile file = ReadSessionFile();
-    QCOMPARE(file.size, std::streamsize{663188});
-    QVERIFY(file.record->SamplePrepared);
-    QCOMPARE(file.record->SampleWeight, prep.CurrentWeight);
-    QCOMPARE(file.record->StockVolume, prep.CurrentStockVolume);
-    QCOMPARE(file.record->DilutionVolume, prep.CurrentDilutionVolume);
-    QCOMPARE(file.record->SampleConcentration, concentration);
+    QCOMPARE(FileBytes(SessionFilePath("ABC")).size(), std::size_t{663188});
+    const auto file = ReadSavedSession("ABC");
+    QVERIFY(file->SamplePrepared);
+    QCOMPARE(file->SampleWeight, prep.CurrentWeight);
+    QCOMPARE(file->StockVolume, prep.CurrentStockVolume);
+    QCOMPARE(file->DilutionVolume, prep.CurrentDilutionVolume);
+    QCOMPARE(file->SampleConcentration, concentration);
 
     Open();
     QCOMPARE(EnabledControls(*ms),

@@ -2,7 +2,6 @@
 #include <QtTest>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "app/program.h"
@@ -16,27 +15,12 @@
 #include "session/session_file.h"
 #include "session/session_record.h"
 #include "support/created_session.h"
+#include "support/saved_session.h"
 #include "support/scratch_folder.h"
 #include "support/shell_recorder.h"
+#include "support/user_input.h"
 
 namespace {
-
-const char* const SessionPath = "Sessions/ABC.qlx";
-
-std::unique_ptr<TSessionRecord> ReadSessionFile() {
-  auto record = std::make_unique<TSessionRecord>();
-  std::ifstream in(SessionPath, std::ios::binary);
-  in.read(reinterpret_cast<char*>(record.get()), sizeof(TSessionRecord));
-  return record;
-}
-
-// Types into an edit as a user does and leaves it with Enter.
-void Type(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-  QTest::keyClick(edit, Qt::Key_Return);
-}
 
 // Picks a list entry as a user does, through the list's keyboard.
 void Pick(QComboBox* list, int index) {
@@ -142,7 +126,7 @@ class DecayMeasurementTest : public QObject {
   void excitationMovesOneNanometrePerTickToTheClampedTarget() {
     Open(false);
     LoadSample();
-    Type(tc->Edit1, QStringLiteral("850"));
+    TypeAndEnter(tc->Edit1, QStringLiteral("850"));
     QCOMPARE(tc->Edit1->text(), QStringLiteral("800"));
     Tick();
     QCOMPARE(tc->Label02->text(), QStringLiteral("Wavelength: 201.0"));
@@ -160,7 +144,7 @@ class DecayMeasurementTest : public QObject {
   void lettersInTheFrequencyEditKeepTheFrequency() {
     Open(false);
     LoadSample();
-    Type(tc->Edit3, QStringLiteral("abc"));
+    TypeAndEnter(tc->Edit3, QStringLiteral("abc"));
     QCOMPARE(tc->Edit3->text(), QStringLiteral("Error"));
     QCOMPARE(tc->Instrument().Settings.LampFrequency, 1000);
   }
@@ -171,7 +155,7 @@ class DecayMeasurementTest : public QObject {
     const int laser = tc->ComboBox4->findText(QStringLiteral("LD-400"));
     Pick(tc->ComboBox4, laser);
     QCOMPARE(tc->Label09->text(), QStringLiteral("Min: 1   Max: 5000"));
-    Type(tc->Edit3, QStringLiteral("5000"));
+    TypeAndEnter(tc->Edit3, QStringLiteral("5000"));
     QCOMPARE(tc->Instrument().Settings.LampFrequency, 5000);
     Pick(tc->ComboBox4, tc->ComboBox4->findText(QStringLiteral("LED-310")));
     QCOMPARE(tc->Instrument().Settings.LampFrequency, 1000);
@@ -190,7 +174,7 @@ class DecayMeasurementTest : public QObject {
       int target;
     } cases[] = {{"60", "60", 6000}, {"70", "60", 6000}, {"10", "20", 2000}, {"x1", "Error", 2000}};
     for (const auto& c : cases) {
-      Type(tc->Edit5, QString::fromLatin1(c.typed));
+      TypeAndEnter(tc->Edit5, QString::fromLatin1(c.typed));
       QCOMPARE(tc->Edit5->text(), QString::fromLatin1(c.shown));
       QCOMPARE(tc->Instrument().Settings.TemperatureTarget, c.target);
     }
@@ -212,10 +196,10 @@ class DecayMeasurementTest : public QObject {
   }
 
   void returnRightAfterEnteringWritesNothing() {
-    std::filesystem::remove(SessionPath);
+    std::filesystem::remove(SessionFilePath("ABC"));
     Open(false);
     QTest::mouseClick(tc->Button4, Qt::LeftButton);
-    QVERIFY(!std::filesystem::exists(SessionPath));
+    QVERIFY(!std::filesystem::exists(SessionFilePath("ABC")));
     QVERIFY(screens->SessionControl->isVisible());
   }
 
@@ -232,7 +216,7 @@ class DecayMeasurementTest : public QObject {
       Tick(5);
       QTest::mouseClick(tc->Button5, Qt::LeftButton);
     }
-    const auto file = ReadSessionFile();
+    const auto file = ReadSavedSession("ABC");
     QVERIFY(file->PromptRecorded[1] && file->DecayRecorded[1]);
     QVERIFY(file->LampOn && file->DetectorOn);
     QCOMPARE(file->DecayCounts[1][1], Session.DecayCounts[1][1]);
@@ -253,7 +237,7 @@ class DecayMeasurementTest : public QObject {
   void hiddenScreenDoesNotTick() {
     Open(false);
     LoadSample();
-    Type(tc->Edit1, QStringLiteral("300"));
+    TypeAndEnter(tc->Edit1, QStringLiteral("300"));
     QTest::mouseClick(tc->Button4, Qt::LeftButton);
     Tick();
     QCOMPARE(tc->Instrument().Settings.ExcitationWavelength, 2000);

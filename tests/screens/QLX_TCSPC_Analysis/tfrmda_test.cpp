@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 #include "app/program.h"
@@ -15,21 +14,15 @@
 #include "session/session_record.h"
 #include "support/created_session.h"
 #include "support/enabled_names.h"
+#include "support/saved_session.h"
 #include "support/scratch_folder.h"
 #include "support/shell_recorder.h"
+#include "support/user_input.h"
 
 namespace {
 
-const char* const SessionPath = "Sessions/ABC.qlx";
 const QColor Green(0, 255, 0);
 const QColor Black(0, 0, 0);
-
-std::unique_ptr<TSessionRecord> ReadSessionFile() {
-  auto record = std::make_unique<TSessionRecord>();
-  std::ifstream in(SessionPath, std::ios::binary);
-  in.read(reinterpret_cast<char*>(record.get()), sizeof(TSessionRecord));
-  return record;
-}
 
 // Measurement 1 as the spectrometer records it: a narrow prompt at channel 200 on a background
 // of 10 counts, and the decay of a 5 ns lifetime (100 channels of 0.05 ns) excited by it on a
@@ -46,14 +39,6 @@ void RecordMeasurement() {
   }
   Session.PromptRecorded[1] = true;
   Session.DecayRecorded[1] = true;
-}
-
-// Types into an edit as a user does and leaves it with Enter.
-void Type(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-  QTest::keyClick(edit, Qt::Key_Return);
 }
 
 QStringList Texts(std::initializer_list<const QLineEdit*> edits) {
@@ -94,9 +79,9 @@ class DecayAnalysisTest : public QObject {
 
   // The ranges for the recorded measurement: background 1..100, decay 150..1500.
   void SetWorkingRanges() {
-    Type(da->Edit2, QStringLiteral("100"));
-    Type(da->Edit4, QStringLiteral("150"));
-    Type(da->Edit5, QStringLiteral("1500"));
+    TypeAndEnter(da->Edit2, QStringLiteral("100"));
+    TypeAndEnter(da->Edit4, QStringLiteral("150"));
+    TypeAndEnter(da->Edit5, QStringLiteral("1500"));
   }
 
  private slots:
@@ -186,7 +171,7 @@ class DecayAnalysisTest : public QObject {
 
     // Widened, the decay range shows the fit not yet made flat on the bottom row, and the
     // residuals flat on the zero line.
-    Type(da->Edit5, QStringLiteral("800"));
+    TypeAndEnter(da->Edit5, QStringLiteral("800"));
     const QImage data = da->PaintBox1->grab().toImage();
     const QImage residuals = da->PaintBox2->grab().toImage();
     for (int x : {1, 50, 99}) {
@@ -206,7 +191,7 @@ class DecayAnalysisTest : public QObject {
     QTest::mouseClick(da->Button4, Qt::LeftButton);
     QCOMPARE(recorder->infos.last(), QStringLiteral("Invalid time calibration."));
 
-    Type(da->Edit3, QStringLiteral("0.05"));
+    TypeAndEnter(da->Edit3, QStringLiteral("0.05"));
     QCOMPARE(da->Edit3->text(), QStringLiteral("0.05000"));
     QTest::mouseClick(da->Button3, Qt::LeftButton);
     QCOMPARE(recorder->infos.last(), QStringLiteral("Invalid lifetime estimate."));
@@ -220,7 +205,7 @@ class DecayAnalysisTest : public QObject {
     QVERIFY2(estimate > 3.0 && estimate < 7.0, qPrintable(da->Edit6->text()));
     QCOMPARE(da->Label11->text(), QStringLiteral("Lifetime = 0.00"));
 
-    Type(da->Edit6, QStringLiteral("5"));
+    TypeAndEnter(da->Edit6, QStringLiteral("5"));
     QCOMPARE(da->Edit6->text(), QStringLiteral("5.0000"));
     QTest::mouseClick(da->Button3, Qt::LeftButton);
     QCOMPARE(recorder->infos.size(), 3);
@@ -252,13 +237,13 @@ class DecayAnalysisTest : public QObject {
   void saveAndReturnStoresTheAnalysis() {
     Open();
     SetWorkingRanges();
-    Type(da->Edit3, QStringLiteral("0.05"));
-    Type(da->Edit6, QStringLiteral("4.5"));
+    TypeAndEnter(da->Edit3, QStringLiteral("0.05"));
+    TypeAndEnter(da->Edit6, QStringLiteral("4.5"));
     QTest::mouseClick(da->Button3, Qt::LeftButton);
     const float chiSquared = da->Analysis().ChiSquared;
     QTest::mouseClick(da->Button2, Qt::LeftButton);
     QVERIFY(screens->SessionControl->isVisible());
-    const auto file = ReadSessionFile();
+    const auto file = ReadSavedSession("ABC");
     QVERIFY(file->AnalysisSaved[1]);
     QCOMPARE(file->AnaLifetime[1], 4.5f);
     QCOMPARE(file->AnaChiSquared[1], chiSquared);
@@ -275,11 +260,11 @@ class DecayAnalysisTest : public QObject {
   void rangeEditsFallBackAndHoldHugeNumbers() {
     Open();
     SetWorkingRanges();
-    Type(da->Edit2, QStringLiteral("abc"));
+    TypeAndEnter(da->Edit2, QStringLiteral("abc"));
     QCOMPARE(Ranges(), (QStringList{"1", "2", "150", "1500"}));
-    Type(da->Edit5, QStringLiteral("99999999999"));
+    TypeAndEnter(da->Edit5, QStringLiteral("99999999999"));
     QCOMPARE(Ranges(), (QStringList{"1", "2", "150", "4096"}));
-    Type(da->Edit1, QStringLiteral("-99999999999"));
+    TypeAndEnter(da->Edit1, QStringLiteral("-99999999999"));
     QCOMPARE(Ranges(), (QStringList{"1", "2", "150", "4096"}));
     // Leaving with Tab takes the text as Enter does.
     da->Edit4->setFocus();
@@ -308,7 +293,7 @@ class DecayAnalysisTest : public QObject {
 
   void spinnersGoThroughTheSetters() {
     Open();
-    Type(da->Edit1, QStringLiteral("4093"));
+    TypeAndEnter(da->Edit1, QStringLiteral("4093"));
     QCOMPARE(Ranges(), (QStringList{"4093", "4094", "4095", "4096"}));
     QTest::mouseClick(da->UpDown1->UpArrow, Qt::LeftButton);
     QCOMPARE(da->Edit1->text(), QStringLiteral("4093"));
@@ -351,7 +336,7 @@ class DecayAnalysisTest : public QObject {
 
     QTest::mouseClick(da->Button1, Qt::LeftButton);
     QVERIFY(screens->SessionControl->isVisible());
-    const auto file = ReadSessionFile();
+    const auto file = ReadSavedSession("ABC");
     QCOMPARE(file->LastBackgroundLow, 10);
     QCOMPARE(file->LastDecayLow, 81);
     QCOMPARE(file->LastDecayHigh, 4000);

@@ -26,6 +26,8 @@ QString RealSaveFileName(const SaveFileRequest& request) {
   QFileDialog dialog(nullptr, QString(), request.InitialName, request.Filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(request.DefaultExtension);
+  // Choosing an existing file means replacing it, without a further question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }

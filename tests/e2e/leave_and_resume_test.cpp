@@ -6,7 +6,6 @@
 #include "e2e/analysis_steps.h"
 #include "e2e/program_run.h"
 #include "e2e/road_steps.h"
-#include "support/saved_session.h"
 #include "screens/QLX_K07_MakeSample/tfrmms.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
 #include "screens/QLX_K07_Supervisor/tfrmsu.h"
@@ -14,8 +13,8 @@
 #include "screens/QLX_TCSPC_Analysis/tfrmda.h"
 #include "screens/shell/form_font.h"
 #include "support/enabled_names.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/saved_session.h"
+#include "support/screen_bench.h"
 
 namespace {
 
@@ -32,10 +31,7 @@ QStringList EnabledSteps(const TFRMSC& sc) {
 }
 
 QStringList TickedSteps(const TFRMSC& sc) {
-  QStringList ticked;
-  for (const QCheckBox* box : {sc.CheckBox1, sc.CheckBox2, sc.CheckBox3, sc.CheckBox4})
-    if (box->isChecked()) ticked << box->objectName();
-  return ticked;
+  return TickedNames({sc.CheckBox1, sc.CheckBox2, sc.CheckBox3, sc.CheckBox4});
 }
 
 }  // namespace
@@ -45,15 +41,14 @@ QStringList TickedSteps(const TFRMSC& sc) {
 class LeaveAndResumeTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder_;
-  std::unique_ptr<ShellRecorder> recorder_;
+  std::unique_ptr<ScreenBench> bench_;
   std::unique_ptr<ProgramScreens> run_;
   Bytes saved_;  // the session file as the last save left it
 
   // A new start of the program in student mode, logged in to the session.
   void StartStudentRun() {
     run_.reset();  // the previous run's screens go first, as with a process that ended
-    recorder_->exitCode.reset();
+    bench_->recorder.exitCode.reset();
     run_ = StartProgram(QString());
     LogIn(*run_->SessionControl);
   }
@@ -61,14 +56,14 @@ class LeaveAndResumeTest : public QObject {
   // Closing a window ends the program (recorded, not done) and writes nothing.
   void CloseAndExpectNothingSaved(QWidget* window) {
     window->close();
-    QCOMPARE(recorder_->exitCode, 0);
+    QCOMPARE(bench_->recorder.exitCode, 0);
     QVERIFY(SessionBytes() == saved_);
   }
 
   void CreateAndCloseTheWindow() {
     run_ = StartProgram(QStringLiteral("S"));
     STEP(CreateRoadSession(*run_->SessionCreation));
-    QCOMPARE(recorder_->infos, QStringList{QStringLiteral("Session file created.")});
+    QCOMPARE(bench_->recorder.infos, QStringList{QStringLiteral("Session file created.")});
     saved_ = SessionBytes();
     QCOMPARE(saved_.size(), SessionRecordSize);
     STEP(CloseAndExpectNothingSaved(run_->SessionCreation.get()));
@@ -84,7 +79,7 @@ class LeaveAndResumeTest : public QObject {
     STEP(Arrive(&sc));
     QCOMPARE(EnabledSteps(sc), QStringList{"Button01"});
     Click(sc.Button11);  // "Exit"
-    QCOMPARE(recorder_->exitCode, 0);
+    QCOMPARE(bench_->recorder.exitCode, 0);
     QVERIFY(SessionBytes() == saved_);
   }
 
@@ -178,21 +173,18 @@ class LeaveAndResumeTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void aSessionResumesFromWhatWasSaved() {
-    folder_ = std::make_unique<ScratchFolder>();
-    recorder_ = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
+    bench_ = std::make_unique<ScreenBench>();
     STEP(CreateAndCloseTheWindow());
     STEP(PrepareWithoutSavingAndExit());
     STEP(CountADecayAndCloseTheWindow());
     STEP(ResumeAnalyseAndCloseTheWindow());
     STEP(FindTheAnalysisGone());
-    QCOMPARE(recorder_->infos, QStringList{QStringLiteral("Session file created.")});
+    QCOMPARE(bench_->recorder.infos, QStringList{QStringLiteral("Session file created.")});
   }
 
   void cleanupTestCase() {
     run_.reset();
-    recorder_.reset();
-    folder_.reset();
+    bench_.reset();
   }
 };
 

@@ -8,7 +8,6 @@
 #include "e2e/program_run.h"
 #include "e2e/report_reading.h"
 #include "e2e/road_steps.h"
-#include "support/saved_session.h"
 #include "screens/QLX_K07_Export/tfrmex.h"
 #include "screens/QLX_K07_MakeSample/tfrmms.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
@@ -18,8 +17,8 @@
 #include "screens/shell/form_font.h"
 #include "session/session_file.h"
 #include "support/enabled_names.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/saved_session.h"
+#include "support/screen_bench.h"
 #include "support/system1_text_record.h"
 
 namespace {
@@ -49,8 +48,7 @@ bool Close(double value, double expected, double relative) {
 class TypicalRoadTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder_;
-  std::unique_ptr<ShellRecorder> recorder_;
+  std::unique_ptr<ScreenBench> bench_;
   std::filesystem::path reportPath_;
   double fittedLifetime_[Measured + 1] = {};
 
@@ -59,12 +57,12 @@ class TypicalRoadTest : public QObject {
     auto run = StartProgram(QStringLiteral("S"));
     QCOMPARE(VisibleScreen(*run), run->SessionCreation.get());
     STEP(CreateRoadSession(*run->SessionCreation));
-    QCOMPARE(recorder_->infos, QStringList{QStringLiteral("Session file created.")});
+    QCOMPARE(bench_->recorder.infos, QStringList{QStringLiteral("Session file created.")});
     QCOMPARE(std::filesystem::file_size(SessionFilePath("ABC")), SessionRecordSize);
     const std::vector<char> textRecord = FileBytes("Sessions/ABC.txt");
     QCOMPARE(std::string(textRecord.begin(), textRecord.end()), std::string(System1TextRecord));
     Click(run->SessionCreation->Button2);
-    QCOMPARE(recorder_->exitCode, 0);
+    QCOMPARE(bench_->recorder.exitCode, 0);
   }
 
   // Student, a new start of the program: everything from the login to the export.
@@ -132,14 +130,14 @@ class TypicalRoadTest : public QObject {
     Click(ex.ButtonA);  // ticks only what holds saved data
     QVERIFY(ex.CheckBoxS->isChecked() && ex.CheckBox02A->isChecked());
     QVERIFY(!ex.CheckBox03P->isChecked() && !ex.CheckBox10A->isChecked());
-    recorder_->saveFileAnswer = QString::fromStdString(reportPath_.string());
+    bench_->recorder.saveFileAnswer = QString::fromStdString(reportPath_.string());
     Click(ex.Button1);
-    QCOMPARE(recorder_->saveRequests.size(), 1);
-    QCOMPARE(recorder_->saveRequests[0].DefaultExtension, QStringLiteral("txt"));
-    QCOMPARE(recorder_->saveRequests[0].InitialName, QStringLiteral("export"));
+    QCOMPARE(bench_->recorder.saveRequests.size(), 1);
+    QCOMPARE(bench_->recorder.saveRequests[0].DefaultExtension, QStringLiteral("txt"));
+    QCOMPARE(bench_->recorder.saveRequests[0].InitialName, QStringLiteral("export"));
     Click(ex.Button2);
     STEP(Arrive(&sc));
-    QCOMPARE(recorder_->infos.size(), 1);  // nothing since the supervisor's
+    QCOMPARE(bench_->recorder.infos.size(), 1);  // nothing since the supervisor's
   }
 
   void CheckTheSessionFile() {
@@ -279,20 +277,15 @@ class TypicalRoadTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void aSessionWalkedFromCreationToTheReport() {
-    folder_ = std::make_unique<ScratchFolder>();
-    recorder_ = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    reportPath_ = folder_->Path() / "road report.txt";
+    bench_ = std::make_unique<ScreenBench>();
+    reportPath_ = bench_->folder.Path() / "road report.txt";
     STEP(CreateTheSession());
     STEP(WorkTheSession());
     STEP(CheckTheSessionFile());
     STEP(CheckTheReport());
   }
 
-  void cleanupTestCase() {
-    recorder_.reset();
-    folder_.reset();
-  }
+  void cleanupTestCase() { bench_.reset(); }
 };
 
 QTEST_MAIN(TypicalRoadTest)

@@ -16,7 +16,6 @@
 #include "app/program.h"
 #include "model/session_creation.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
-#include "screens/QLX_K07_Splash/tfrmsp.h"
 #include "screens/QLX_K07_Supervisor/tfrmsu.h"
 #include "screens/QLX_TCSPC/tfrmtc.h"
 #include "screens/QLX_TCSPC_Analysis/tfrmda.h"
@@ -29,8 +28,7 @@
 #include "session/session_repair.h"
 #include "support/created_session.h"
 #include "support/saved_session.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 
 namespace {
 
@@ -104,14 +102,7 @@ Q_DECLARE_METATYPE(Commit)
 class BadInputTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder_;
-  std::unique_ptr<ShellRecorder> recorder_;
-  std::unique_ptr<ProgramScreens> screens_;
-
-  void Show(int screen, QWidget* form) {
-    ShowScreen(screen);
-    QVERIFY(QTest::qWaitForWindowActive(form));
-  }
+  std::unique_ptr<ScreenBench> bench_;
 
   QLineEdit* Edit(QWidget* form, const QString& name) { return form->findChild<QLineEdit*>(name); }
 
@@ -137,10 +128,7 @@ class BadInputTest : public QObject {
   // A created session GOOD with a prepared sample, measurement 1 recorded but not analysed,
   // measurement 2 still to record, saved; all screens created, none shown yet.
   void init() {
-    folder_ = std::make_unique<ScratchFolder>();
-    recorder_ = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    std::memset(&Session, 0, sizeof Session);
+    bench_ = std::make_unique<ScreenBench>();
     FillCreatedSession(GoodReference, GoodPassword);
     CopySystemSpectra(Session, 1);
     Session.SamplePrepared = true;
@@ -157,17 +145,10 @@ class BadInputTest : public QObject {
     Session.LastTimeCalibration = 0.05f;
     QVERIFY(SaveSession());
     QVERIFY(SavedRecordInRange(GoodReference));
-    screens_ = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens_->Startup->Timer1->stop();
+    bench_->CreateAllScreens();
   }
 
-  void cleanup() {
-    screens_.reset();
-    recorder_.reset();
-    folder_.reset();
-    LoggedIn = false;
-    PromptMode = false;
-  }
+  void cleanup() { bench_.reset(); }
 
   // Session creation: a parameter that is no number or out of range is named in its message
   // and the field keeps what was typed; a text field takes any Latin-1 text, cut to 32
@@ -206,15 +187,15 @@ class BadInputTest : public QObject {
     QFETCH(QString, input);
     QFETCH(QString, shown);
     QFETCH(QString, message);
-    TFRMSU* su = screens_->SessionCreation.get();
-    Show(SessionCreationScreen, su);
+    TFRMSU* su = bench_->screens->SessionCreation.get();
+    ArriveAt(SessionCreationScreen, su);
     if (field != "EditT1") TypeInto(su->EditT1, QStringLiteral("BADINPUT"));
     QLineEdit* edit = Edit(su, field);
     QVERIFY(edit);
     TypeInto(edit, input);
     QTest::mouseClick(su->Button1, Qt::LeftButton);
 
-    QCOMPARE(recorder_->infos, QStringList{message});
+    QCOMPARE(bench_->recorder.infos, QStringList{message});
     QCOMPARE(edit->text(), shown);
     if (message != QStringLiteral("Session file created.")) {
       QCOMPARE(QApplication::focusWidget(), edit);
@@ -244,18 +225,18 @@ class BadInputTest : public QObject {
     QFETCH(QString, input);
     QFETCH(QString, shown);
     QFETCH(QString, message);
-    TFRMSC* sc = screens_->SessionControl.get();
-    Show(SessionControlScreen, sc);
+    TFRMSC* sc = bench_->screens->SessionControl.get();
+    ArriveAt(SessionControlScreen, sc);
     if (field == "Edit2") {
       TypeInto(sc->Edit1, GoodReference);
       CommitEdit(sc->Edit1, Commit::Enter);
-      QVERIFY(recorder_->infos.isEmpty());
+      QVERIFY(bench_->recorder.infos.isEmpty());
     }
     QLineEdit* edit = Edit(sc, field);
     TypeInto(edit, input);
     CommitEdit(edit, Commit::Enter);
 
-    QCOMPARE(recorder_->infos, QStringList{message});
+    QCOMPARE(bench_->recorder.infos, QStringList{message});
     QCOMPARE(edit->text(), shown);
     QVERIFY(!LoggedIn);
     QVERIFY(edit->isEnabled());
@@ -285,11 +266,11 @@ class BadInputTest : public QObject {
     QFETCH(QString, input);
     QFETCH(Commit, commit);
     QFETCH(QString, shown);
-    TFRMTC* tc = screens_->DecayMeasurement.get();
+    TFRMTC* tc = bench_->screens->DecayMeasurement.get();
     LoggedIn = true;
     Session.CurrentMeasurement = 2;
     PromptMode = true;
-    Show(DecayMeasurementScreen, tc);
+    ArriveAt(DecayMeasurementScreen, tc);
     QTest::mouseClick(tc->Button1, Qt::LeftButton);  // "Load Sample"
     QLineEdit* edit = Edit(tc, field);
     TypeInto(edit, input);
@@ -304,7 +285,7 @@ class BadInputTest : public QObject {
     QCOMPARE(s.LampFrequency, lampFrequency);
 
     QTest::mouseClick(tc->Button5, Qt::LeftButton);  // "Save and Return"
-    QVERIFY(recorder_->infos.isEmpty());
+    QVERIFY(bench_->recorder.infos.isEmpty());
     const auto saved = SavedRecordInRange(GoodReference);
     QVERIFY2(saved, "the saved file is missing or holds values out of range");
     QVERIFY(saved->PromptRecorded[2]);
@@ -351,16 +332,16 @@ class BadInputTest : public QObject {
     QFETCH(QString, input);
     QFETCH(Commit, commit);
     QFETCH(QString, shown);
-    TFRMDA* da = screens_->DecayAnalysis.get();
+    TFRMDA* da = bench_->screens->DecayAnalysis.get();
     QLineEdit* edit = Edit(da, field);
     QVERIFY(edit);
     LoggedIn = true;
     Session.CurrentMeasurement = 1;
-    Show(DecayAnalysisScreen, da);
+    ArriveAt(DecayAnalysisScreen, da);
     TypeInto(edit, input);
     CommitEdit(edit, commit);
     QCOMPARE(edit->text(), shown);
-    QVERIFY(recorder_->infos.isEmpty());
+    QVERIFY(bench_->recorder.infos.isEmpty());
 
     QTest::mouseClick(da->Button1, Qt::LeftButton);  // "Return" keeps the last-used settings
     const auto saved = SavedRecordInRange(GoodReference);

@@ -2,20 +2,17 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
-#include <cstring>
 #include <memory>
 
 #include "app/program.h"
 #include "model/session_report.h"
 #include "screens/QLX_K07_Export/tfrmex.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
-#include "screens/QLX_K07_Splash/tfrmsp.h"
 #include "screens/shell/form_font.h"
 #include "screens/shell/screen_manager.h"
 #include "session/session_record.h"
 #include "support/created_session.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 
 namespace {
 
@@ -59,19 +56,14 @@ QByteArray FileBytes(const QString& path) {
 class ExportTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder;
-  std::unique_ptr<ShellRecorder> recorder;
-  std::unique_ptr<ProgramScreens> screens;
+  std::unique_ptr<ScreenBench> bench;
   TFRMEX* ex = nullptr;
 
   // Shows the screen as session control's "Export" does.
-  void Open() {
-    ShowScreen(ExportScreen);
-    QVERIFY(QTest::qWaitForWindowActive(ex));
-  }
+  void Open() { ArriveAt(ExportScreen, ex); }
 
   QString Scratch(const QString& name) const {
-    return QDir(QString::fromStdString(folder->Path().string())).filePath(name);
+    return QDir(QString::fromStdString(bench->folder.Path().string())).filePath(name);
   }
 
   // Sorted names of the check boxes for which the test holds.
@@ -94,20 +86,13 @@ class ExportTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void init() {
-    folder = std::make_unique<ScratchFolder>();
-    recorder = std::make_unique<ShellRecorder>();
-    std::memset(&Session, 0, sizeof Session);
+    bench = std::make_unique<ScreenBench>();
     FillCreatedSession("ABC");
-    screens = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens->Startup->Timer1->stop();
-    ex = screens->Export.get();
+    bench->CreateAllScreens();
+    ex = bench->screens->Export.get();
   }
 
-  void cleanup() {
-    screens.reset();
-    recorder.reset();
-    folder.reset();
-  }
+  void cleanup() { bench.reset(); }
 
   void controlsStandAtTheirPlacesWithTheirCaptions() {
     Open();
@@ -204,23 +189,23 @@ class ExportTest : public QObject {
     Open();
     Click(ex->ButtonA);
     Click(ex->Button1);
-    QCOMPARE(recorder->saveRequests.size(), 1);
-    const SaveFileRequest& request = recorder->saveRequests.first();
+    QCOMPARE(bench->recorder.saveRequests.size(), 1);
+    const SaveFileRequest& request = bench->recorder.saveRequests.first();
     QCOMPARE(request.DefaultExtension, QStringLiteral("txt"));
     QCOMPARE(request.InitialName, QStringLiteral("export"));
     QCOMPARE(request.Filter, QStringLiteral("Text file (*.txt)"));
     QCOMPARE(QDir(Scratch(".")).entryList(QDir::Files), QStringList());
-    QVERIFY(recorder->infos.isEmpty());
+    QVERIFY(bench->recorder.infos.isEmpty());
   }
 
   void aTargetThatCannotBeWrittenSaysExportFailedAndLeavesNoFile() {
     FillEverySection();
     Open();
     Click(ex->ButtonA);
-    recorder->saveFileAnswer = Scratch("missing/export.txt");
+    bench->recorder.saveFileAnswer = Scratch("missing/export.txt");
     Click(ex->Button1);
-    QCOMPARE(recorder->infos, QStringList{ExportFailed});
-    QVERIFY(!QFile::exists(recorder->saveFileAnswer));
+    QCOMPARE(bench->recorder.infos, QStringList{ExportFailed});
+    QVERIFY(!QFile::exists(bench->recorder.saveFileAnswer));
     QCOMPARE(QDir(Scratch(".")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"Sessions"});
   }
@@ -230,11 +215,11 @@ class ExportTest : public QObject {
     Open();
     Click(ex->ButtonA);
     Click(ex->CheckBox04D);  // one section left out
-    recorder->saveFileAnswer = Scratch("export.txt");
+    bench->recorder.saveFileAnswer = Scratch("export.txt");
     Click(ex->Button1);
-    QVERIFY(recorder->infos.isEmpty());  // success is silent
+    QVERIFY(bench->recorder.infos.isEmpty());  // success is silent
 
-    const QByteArray written = FileBytes(recorder->saveFileAnswer);
+    const QByteArray written = FileBytes(bench->recorder.saveFileAnswer);
     const QByteArray dateLabel = "\r\nReport  : ";
     const qsizetype dateStart = written.indexOf(dateLabel) + dateLabel.size();
     const qsizetype dateEnd = written.indexOf(".\r\n", dateStart);
@@ -258,7 +243,7 @@ class ExportTest : public QObject {
     Click(ex->ButtonA);
     QCOMPARE(TickedBoxes().size(), 31);
     Click(ex->Button2);
-    QVERIFY(screens->SessionControl->isVisible() && !ex->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible() && !ex->isVisible());
     Open();
     QVERIFY(TickedBoxes().isEmpty());
     QCOMPARE(EnabledBoxes().size(), 31);
@@ -267,7 +252,7 @@ class ExportTest : public QObject {
   void closingTheWindowEndsTheProgram() {
     Open();
     QVERIFY(!ex->close());
-    QCOMPARE(recorder->exitCode, std::optional<int>(0));
+    QCOMPARE(bench->recorder.exitCode, std::optional<int>(0));
   }
 };
 

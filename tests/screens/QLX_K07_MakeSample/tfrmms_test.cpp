@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QtTest>
-#include <cstring>
 #include <memory>
 
 #include "app/program.h"
@@ -8,15 +7,14 @@
 #include "model/random.h"
 #include "screens/QLX_K07_MakeSample/tfrmms.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
-#include "screens/QLX_K07_Splash/tfrmsp.h"
 #include "screens/shell/form_font.h"
 #include "screens/shell/screen_manager.h"
 #include "session/session_file.h"
 #include "session/session_record.h"
 #include "support/created_session.h"
+#include "support/enabled_names.h"
 #include "support/saved_session.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 
 namespace {
 
@@ -36,15 +34,10 @@ void CreateSession() {
 }
 
 QStringList EnabledControls(const TFRMMS& ms) {
-  const QWidget* const controls[] = {ms.Button1a,    ms.Button1b, ms.Button1,   ms.ComboBox2a,
-                                     ms.Button2a,    ms.Button2b, ms.Button2,   ms.ComboBox3a,
-                                     ms.ComboBox3b,  ms.Button3a, ms.Button3b,  ms.Button3,
-                                     ms.RadioGroup4, ms.UpDown4,  ms.PaintBox1, ms.ButtonM1,
-                                     ms.ButtonM2,    ms.ButtonM3, ms.ButtonM4};
-  QStringList names;
-  for (const QWidget* control : controls)
-    if (control->isEnabled()) names << control->objectName();
-  return names;
+  return EnabledNames({ms.Button1a, ms.Button1b, ms.Button1, ms.ComboBox2a, ms.Button2a,
+                       ms.Button2b, ms.Button2, ms.ComboBox3a, ms.ComboBox3b, ms.Button3a,
+                       ms.Button3b, ms.Button3, ms.RadioGroup4, ms.UpDown4, ms.PaintBox1,
+                       ms.ButtonM1, ms.ButtonM2, ms.ButtonM3, ms.ButtonM4});
 }
 
 QStringList Readouts(const TFRMMS& ms) {
@@ -86,17 +79,11 @@ bool OnlyTheFrame(const QImage& plot) {
 class SamplePreparationTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder;
-  std::unique_ptr<ShellRecorder> recorder;
-  std::unique_ptr<ProgramScreens> screens;
+  std::unique_ptr<ScreenBench> bench;
   TFRMMS* ms = nullptr;
 
   // Shows the screen as session control's "Go" does.
-  void Open() {
-    ShowScreen(SamplePreparationScreen);
-    QVERIFY(QTest::qWaitForWindowActive(ms));
-    QTRY_VERIFY(ms->isActiveWindow());  // a window shown again is activated a little later
-  }
+  void Open() { ArriveAt(SamplePreparationScreen, ms); }
 
   void Tick(int times = 1) {
     for (int i = 0; i < times; ++i) ms->Timer1Timer();
@@ -123,24 +110,16 @@ class SamplePreparationTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void init() {
-    folder = std::make_unique<ScratchFolder>();
-    recorder = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    std::memset(&Session, 0, sizeof Session);
+    bench = std::make_unique<ScreenBench>();
     CreateSession();
     QVERIFY(SaveSession());
     SeedRandom(2024);
-    screens = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens->Startup->Timer1->stop();
-    ms = screens->SamplePreparation.get();
+    bench->CreateAllScreens();
+    ms = bench->screens->SamplePreparation.get();
     Open();
   }
 
-  void cleanup() {
-    screens.reset();
-    recorder.reset();
-    folder.reset();
-  }
+  void cleanup() { bench.reset(); }
 
   void controlsStandAtTheirPlacesWithTheirCaptions() {
     const struct {
@@ -253,7 +232,7 @@ class SamplePreparationTest : public QObject {
     while (ms->Preparation().CurrentWeight < 0.85f) Tick();
     QCOMPARE(ms->Label1a->text(), QStringLiteral("Weight = 0.9"));  // this seed lands on 0.9
     Click(ms->Button1);
-    QCOMPARE(recorder->infos, QStringList{NeedMoreSolute});
+    QCOMPARE(bench->recorder.infos, QStringList{NeedMoreSolute});
     QCOMPARE(ms->Label1a->text(), QStringLiteral("Weight = 0.9"));
     QVERIFY(!ms->Timer1->isActive());
     QCOMPARE(ms->Preparation().WeightRate, 0.0f);
@@ -265,7 +244,7 @@ class SamplePreparationTest : public QObject {
     QVERIFY(ms->Preparation().CurrentWeight >= held + 0.1f);
     while (ms->Preparation().CurrentWeight < 1.0f) Tick();
     Click(ms->Button1);
-    QCOMPARE(recorder->infos.size(), 1);
+    QCOMPARE(bench->recorder.infos.size(), 1);
     QCOMPARE(EnabledControls(*ms), (QStringList{"ComboBox2a", "Button2a", "Button2b", "Button2",
                                                 "PaintBox1", "ButtonM1", "ButtonM2", "ButtonM3"}));
   }
@@ -273,11 +252,11 @@ class SamplePreparationTest : public QObject {
   void tooLittleSolventIsRefusedInSteps2And3() {
     Weigh();
     Click(ms->Button2);  // nothing filled
-    QCOMPARE(recorder->infos, QStringList{NeedMoreSolvent});
+    QCOMPARE(bench->recorder.infos, QStringList{NeedMoreSolvent});
     QCOMPARE(ms->Preparation().PrepStep, 2);
     MakeStockSolution();
     Click(ms->Button3);
-    QCOMPARE(recorder->infos, (QStringList{NeedMoreSolvent, NeedMoreSolvent}));
+    QCOMPARE(bench->recorder.infos, (QStringList{NeedMoreSolvent, NeedMoreSolvent}));
     QCOMPARE(ms->Preparation().PrepStep, 3);
     QCOMPARE(Session.SampleConcentration, 0.0f);
   }
@@ -359,7 +338,7 @@ class SamplePreparationTest : public QObject {
     PrepareSolution();
     Click(ms->PaintBox1);  // somewhere in the middle of the plot
     Click(ms->ButtonM3);
-    QVERIFY(screens->SessionControl->isVisible() && !ms->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible() && !ms->isVisible());
     QCOMPARE(Session.SampleConcentration, 0.0f);
     QVERIFY(!Session.SamplePrepared);
     QCOMPARE(ReadSavedSession("ABC")->SampleConcentration, 0.0f);  // nothing written
@@ -380,7 +359,7 @@ class SamplePreparationTest : public QObject {
     const TSamplePreparation prep = ms->Preparation();
     const float concentration = Session.SampleConcentration;
     Click(ms->ButtonM4);
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
     QVERIFY(Session.SamplePrepared);
 
     QCOMPARE(FileBytes(SessionFilePath("ABC")).size(), std::size_t{663188});
@@ -438,9 +417,9 @@ class SamplePreparationTest : public QObject {
     PrepareSolution();
     std::filesystem::remove_all("Sessions");
     Click(ms->ButtonM4);
-    QCOMPARE(recorder->infos, QStringList{QStringLiteral("File creation failed.")});
+    QCOMPARE(bench->recorder.infos, QStringList{QStringLiteral("File creation failed.")});
     QVERIFY(Session.SamplePrepared);
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
   }
 
   void thePlotChoosesTheWavelengthWhereItIsClicked() {
@@ -496,7 +475,7 @@ class SamplePreparationTest : public QObject {
 
   void closingTheWindowEndsTheProgram() {
     QVERIFY(!ms->close());
-    QCOMPARE(recorder->exitCode, std::optional<int>(0));
+    QCOMPARE(bench->recorder.exitCode, std::optional<int>(0));
   }
 };
 

@@ -23,8 +23,7 @@
 #include "session/session_record.h"
 #include "support/created_session.h"
 #include "support/enabled_names.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 
 namespace fs = std::filesystem;
 
@@ -72,10 +71,7 @@ QStringList EnabledControls(const TFRMSC& sc) {
 }
 
 QStringList TickedBoxes(const TFRMSC& sc) {
-  QStringList names;
-  for (const QCheckBox* box : {sc.CheckBox1, sc.CheckBox2, sc.CheckBox3, sc.CheckBox4})
-    if (box->isChecked()) names << box->objectName();
-  return names;
+  return TickedNames({sc.CheckBox1, sc.CheckBox2, sc.CheckBox3, sc.CheckBox4});
 }
 
 const QStringList StateA{"Edit1", "Button11"};
@@ -95,17 +91,14 @@ QStringList StateC(const QStringList& step2Buttons) {
 class SessionControlTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder_;
-  std::unique_ptr<ShellRecorder> recorder_;
-  std::unique_ptr<ProgramScreens> screens_;
+  std::unique_ptr<ScreenBench> bench_;
 
   // Shows session control as the start-up sequence does, without waiting for it.
   TFRMSC* ShowSessionControl() {
-    screens_ = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens_->Startup->Timer1->stop();
-    screens_->Startup->show();
+    bench_->CreateAllScreens();
+    bench_->screens->Startup->show();
     ShowScreen(SessionControlScreen);
-    return screens_->SessionControl.get();
+    return bench_->screens->SessionControl.get();
   }
 
   // Logs in to a session written with the given adjustment.
@@ -119,7 +112,7 @@ class SessionControlTest : public QObject {
 
   QList<ScreenForm*> VisibleScreens() const {
     QList<ScreenForm*> visible;
-    for (ScreenForm* form : screens_->InCreationOrder())
+    for (ScreenForm* form : bench_->screens->InCreationOrder())
       if (form->isVisible()) visible << form;
     return visible;
   }
@@ -127,19 +120,9 @@ class SessionControlTest : public QObject {
  private slots:
   void initTestCase() { UseFormFont(); }  // captions are measured in the program's font
 
-  void init() {
-    folder_ = std::make_unique<ScratchFolder>();
-    recorder_ = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    std::memset(&Session, 0, sizeof Session);
-    SupervisorMode = LoggedIn = PromptMode = false;
-  }
+  void init() { bench_ = std::make_unique<ScreenBench>(); }
 
-  void cleanup() {
-    screens_.reset();
-    recorder_.reset();
-    folder_.reset();
-  }
+  void cleanup() { bench_.reset(); }
 
   void controlsStandAtTheirPlacesWithTheirCaptions() {
     TFRMSC* sc = ShowSessionControl();
@@ -262,11 +245,11 @@ class SessionControlTest : public QObject {
     WriteSession("ABC", "secret");
     TFRMSC* sc = ShowSessionControl();
     QVERIFY(QTest::qWaitForWindowActive(sc));
-    recorder_->notes.clear();
+    bench_->recorder.notes.clear();
 
     QTest::keyClicks(sc->Edit1, QStringLiteral("abc"));
     QCOMPARE(sc->Edit1->text(), QStringLiteral("ABC"));
-    QVERIFY(recorder_->notes.isEmpty());  // keys other than Enter only edit the field
+    QVERIFY(bench_->recorder.notes.isEmpty());  // keys other than Enter only edit the field
     QTest::keyClick(sc->Edit1, Qt::Key_Return);
     QCOMPARE(EnabledControls(*sc), StateA2);
     QCOMPARE(FocusName(), QStringLiteral("Edit2"));
@@ -280,9 +263,9 @@ class SessionControlTest : public QObject {
     QCOMPARE(EnabledControls(*sc), StateB);
     QCOMPARE(FocusName(), QStringLiteral("Button01"));
     QCOMPARE(sc->Edit4->text(), QStringLiteral("Prepare a sample."));
-    QVERIFY(recorder_->infos.isEmpty());
-    QCOMPARE(recorder_->notes, (QStringList{"Session reference = ABC", "Password test passed",
-                                            "Student = A. Student"}));
+    QVERIFY(bench_->recorder.infos.isEmpty());
+    QCOMPARE(bench_->recorder.notes, (QStringList{"Session reference = ABC", "Password test passed",
+                                                  "Student = A. Student"}));
   }
 
   void referenceEntryKeepsLatin1_data() {
@@ -335,8 +318,8 @@ class SessionControlTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(sc));
     TypeAndEnter(sc->Edit1, typed);
 
-    QCOMPARE(recorder_->infos, QStringList{"Invalid session."});
-    QVERIFY(recorder_->notes.contains("Invalid session reference"));
+    QCOMPARE(bench_->recorder.infos, QStringList{"Invalid session."});
+    QVERIFY(bench_->recorder.notes.contains("Invalid session reference"));
     QCOMPARE(EnabledControls(*sc), StateA);
     QCOMPARE(FocusName(), QStringLiteral("Edit1"));
     QCOMPARE(sc->Edit1->text(), typed);
@@ -352,7 +335,7 @@ class SessionControlTest : public QObject {
     TypeAndEnter(sc->Edit1, QStringLiteral("XYZ"));
     sc->Edit1->clear();
     TypeAndEnter(sc->Edit1, QStringLiteral("ABC"));
-    QCOMPARE(recorder_->infos, (QStringList{"Invalid session.", "Invalid session."}));
+    QCOMPARE(bench_->recorder.infos, (QStringList{"Invalid session.", "Invalid session."}));
     QCOMPARE(EnabledControls(*sc), StateA);
   }
 
@@ -364,8 +347,8 @@ class SessionControlTest : public QObject {
     TypeAndEnter(sc->Edit2, QStringLiteral("SECRET"));  // compared case-sensitively
     for (int retry = 0; retry < 4; ++retry) QTest::keyClick(sc->Edit2, Qt::Key_Return);
 
-    QCOMPARE(recorder_->infos, QStringList(5, QStringLiteral("Invalid password.")));
-    QCOMPARE(recorder_->notes.count(QStringLiteral("Password test failed")), 5);
+    QCOMPARE(bench_->recorder.infos, QStringList(5, QStringLiteral("Invalid password.")));
+    QCOMPARE(bench_->recorder.notes.count(QStringLiteral("Password test failed")), 5);
     QCOMPARE(sc->Edit2->text(), QStringLiteral("SECRET"));
     QCOMPARE(FocusName(), QStringLiteral("Edit2"));
     QCOMPARE(EnabledControls(*sc), StateA2);
@@ -383,7 +366,7 @@ class SessionControlTest : public QObject {
     TypeAndEnter(sc->Edit1, QStringLiteral("ABC"));
     QTest::keyClick(sc->Edit2, Qt::Key_Return);
     QVERIFY(LoggedIn);
-    QVERIFY(recorder_->infos.isEmpty());
+    QVERIFY(bench_->recorder.infos.isEmpty());
     QCOMPARE(EnabledControls(*sc), StateB);
   }
 
@@ -397,7 +380,7 @@ class SessionControlTest : public QObject {
     TypeAndEnter(sc->Edit1, reference);
     QCOMPARE(sc->Edit1->text(), reference.left(32));
     TypeAndEnter(sc->Edit2, password);
-    QVERIFY(recorder_->infos.isEmpty());
+    QVERIFY(bench_->recorder.infos.isEmpty());
     QVERIFY(LoggedIn);
   }
 
@@ -490,7 +473,7 @@ class SessionControlTest : public QObject {
     QTest::keyClick(sc->ComboBox1, Qt::Key_Down);
     QTest::keyClick(sc->ComboBox1, Qt::Key_Down);
     QTest::mouseClick(sc->Button05, Qt::LeftButton);
-    QCOMPARE(VisibleScreens(), QList<ScreenForm*>{screens_->DecayMeasurement.get()});
+    QCOMPARE(VisibleScreens(), QList<ScreenForm*>{bench_->screens->DecayMeasurement.get()});
     QCOMPARE(Session.CurrentMeasurement, 3);
     QVERIFY(!PromptMode);
 
@@ -536,10 +519,10 @@ class SessionControlTest : public QObject {
     QTest::mouseClick(pressed, Qt::LeftButton);
 
     ScreenForm* target = nullptr;
-    if (screen == SamplePreparationScreen) target = screens_->SamplePreparation.get();
-    if (screen == DecayMeasurementScreen) target = screens_->DecayMeasurement.get();
-    if (screen == DecayAnalysisScreen) target = screens_->DecayAnalysis.get();
-    if (screen == ExportScreen) target = screens_->Export.get();
+    if (screen == SamplePreparationScreen) target = bench_->screens->SamplePreparation.get();
+    if (screen == DecayMeasurementScreen) target = bench_->screens->DecayMeasurement.get();
+    if (screen == DecayAnalysisScreen) target = bench_->screens->DecayAnalysis.get();
+    if (screen == ExportScreen) target = bench_->screens->Export.get();
     QCOMPARE(VisibleScreens(), QList<ScreenForm*>{target});
     QCOMPARE(PromptMode, promptMode == -1 ? before : promptMode == 1);
   }
@@ -550,9 +533,9 @@ class SessionControlTest : public QObject {
     QTest::keyClick(sc->ComboBox1, Qt::Key_End);
     QCOMPARE(Session.CurrentMeasurement, 10);
     QTest::mouseClick(sc->Button11, Qt::LeftButton);
-    QCOMPARE(recorder_->exitCode, std::optional<int>(0));
-    QCOMPARE(recorder_->notes.last(), QStringLiteral("Program terminated"));
-    QVERIFY(recorder_->questions.isEmpty());
+    QCOMPARE(bench_->recorder.exitCode, std::optional<int>(0));
+    QCOMPARE(bench_->recorder.notes.last(), QStringLiteral("Program terminated"));
+    QVERIFY(bench_->recorder.questions.isEmpty());
     QVERIFY(FileBytes(SessionPath) == saved);
   }
 
@@ -567,11 +550,11 @@ class SessionControlTest : public QObject {
     });
     QVERIFY(QTest::qWaitForWindowActive(sc));
     const std::vector<char> before = FileBytes(SessionPath);
-    recorder_->confirmAnswer = true;
+    bench_->recorder.confirmAnswer = true;
     QTest::mouseClick(sc->Button10, Qt::LeftButton);
 
-    QCOMPARE(recorder_->questions, QStringList{ResetQuestion});
-    QVERIFY(recorder_->infos.isEmpty());
+    QCOMPARE(bench_->recorder.questions, QStringList{ResetQuestion});
+    QVERIFY(bench_->recorder.infos.isEmpty());
     const std::vector<char> after = FileBytes(SessionPath);
     QCOMPARE(after.size(), SessionRecordSize);
     QVERIFY(std::equal(before.begin(), before.begin() + FirstProgressOffset, after.begin()));
@@ -601,7 +584,7 @@ class SessionControlTest : public QObject {
     const QStringList enabled = EnabledControls(*sc);
     QTest::mouseClick(sc->Button10, Qt::LeftButton);
 
-    QCOMPARE(recorder_->questions, QStringList{ResetQuestion});
+    QCOMPARE(bench_->recorder.questions, QStringList{ResetQuestion});
     QVERIFY(FileBytes(SessionPath) == file);
     QVERIFY(std::memcmp(memory.get(), &Session, sizeof Session) == 0);
     QCOMPARE(EnabledControls(*sc), enabled);
@@ -614,10 +597,10 @@ class SessionControlTest : public QObject {
     fs::permissions(SessionPath,
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    recorder_->confirmAnswer = true;
+    bench_->recorder.confirmAnswer = true;
     QTest::mouseClick(sc->Button10, Qt::LeftButton);
 
-    QCOMPARE(recorder_->infos, QStringList{"File creation failed."});
+    QCOMPARE(bench_->recorder.infos, QStringList{"File creation failed."});
     QVERIFY(FileBytes(SessionPath) == file);
     QVERIFY(!Session.SamplePrepared);
     QCOMPARE(EnabledControls(*sc), StateB);

@@ -1,23 +1,19 @@
 #include <QApplication>
 #include <QtTest>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
 #include "app/program.h"
 #include "model/random.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
-#include "screens/QLX_K07_Splash/tfrmsp.h"
 #include "screens/QLX_TCSPC/tfrmtc.h"
 #include "screens/shell/app_flags.h"
 #include "screens/shell/form_font.h"
 #include "screens/shell/screen_manager.h"
 #include "session/session_file.h"
 #include "session/session_record.h"
-#include "support/created_session.h"
 #include "support/saved_session.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 #include "support/user_input.h"
 
 namespace {
@@ -38,17 +34,13 @@ QColor LampColour(const StatusLamp* lamp) {
 class DecayMeasurementTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder;
-  std::unique_ptr<ShellRecorder> recorder;
-  std::unique_ptr<ProgramScreens> screens;
+  std::unique_ptr<ScreenBench> bench;
   TFRMTC* tc = nullptr;
 
   // Enters the screen as session control's buttons do.
   void Open(bool promptMode) {
     PromptMode = promptMode;
-    ShowScreen(DecayMeasurementScreen);
-    QVERIFY(QTest::qWaitForWindowActive(tc));
-    QTRY_VERIFY(tc->isActiveWindow());
+    ArriveAt(DecayMeasurementScreen, tc);
   }
 
   void Tick(int times = 1) {
@@ -61,28 +53,16 @@ class DecayMeasurementTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void init() {
-    folder = std::make_unique<ScratchFolder>();
-    recorder = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    std::memset(&Session, 0, sizeof Session);
-    FillCreatedSession("ABC");
-    Session.SamplePrepared = true;
-    Session.CurrentMeasurement = 1;
+    bench = std::make_unique<ScreenBench>();
+    FillPreparedSession();
     QVERIFY(SaveSession());
     SeedRandom(2024);
-    screens = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens->Startup->Timer1->stop();
+    bench->CreateAllScreens();
     LoggedIn = true;  // as session control leaves it for a prepared sample
-    tc = screens->DecayMeasurement.get();
+    tc = bench->screens->DecayMeasurement.get();
   }
 
-  void cleanup() {
-    screens.reset();
-    recorder.reset();
-    folder.reset();
-    LoggedIn = false;
-    PromptMode = false;
-  }
+  void cleanup() { bench.reset(); }
 
   void controlsStandAtTheirPlacesWithTheirCaptions() {
     Open(false);
@@ -200,7 +180,7 @@ class DecayMeasurementTest : public QObject {
     Open(false);
     QTest::mouseClick(tc->Button4, Qt::LeftButton);
     QVERIFY(!std::filesystem::exists(SessionFilePath("ABC")));
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
   }
 
   void recordedPromptAndDecayLandInTheFileAndOfferTheAnalysis() {
@@ -220,8 +200,8 @@ class DecayMeasurementTest : public QObject {
     QVERIFY(file->PromptRecorded[1] && file->DecayRecorded[1]);
     QVERIFY(file->LampOn && file->DetectorOn);
     QCOMPARE(file->DecayCounts[1][1], Session.DecayCounts[1][1]);
-    QVERIFY(screens->SessionControl->isVisible());
-    QVERIFY(screens->SessionControl->Button07->isEnabled());
+    QVERIFY(bench->screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->Button07->isEnabled());
   }
 
   void clickAndSpinnerMoveTheCursor() {

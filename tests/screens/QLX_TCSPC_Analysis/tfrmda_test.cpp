@@ -1,22 +1,18 @@
 #include <QtTest>
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "app/program.h"
 #include "model/analysis_ranges.h"
 #include "screens/QLX_K07_Session/tfrmsc.h"
-#include "screens/QLX_K07_Splash/tfrmsp.h"
 #include "screens/QLX_TCSPC_Analysis/tfrmda.h"
 #include "screens/shell/form_font.h"
 #include "screens/shell/screen_manager.h"
 #include "session/session_file.h"
 #include "session/session_record.h"
-#include "support/created_session.h"
 #include "support/enabled_names.h"
 #include "support/saved_session.h"
-#include "support/scratch_folder.h"
-#include "support/shell_recorder.h"
+#include "support/screen_bench.h"
 #include "support/user_input.h"
 
 namespace {
@@ -52,17 +48,11 @@ QStringList Texts(std::initializer_list<const QLineEdit*> edits) {
 class DecayAnalysisTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScratchFolder> folder;
-  std::unique_ptr<ShellRecorder> recorder;
-  std::unique_ptr<ProgramScreens> screens;
+  std::unique_ptr<ScreenBench> bench;
   TFRMDA* da = nullptr;
 
   // Enters the screen as session control's buttons do.
-  void Open() {
-    ShowScreen(DecayAnalysisScreen);
-    QVERIFY(QTest::qWaitForWindowActive(da));
-    QTRY_VERIFY(da->isActiveWindow());
-  }
+  void Open() { ArriveAt(DecayAnalysisScreen, da); }
 
   QStringList Ranges() const { return Texts({da->Edit1, da->Edit2, da->Edit4, da->Edit5}); }
 
@@ -88,25 +78,15 @@ class DecayAnalysisTest : public QObject {
   void initTestCase() { UseFormFont(); }
 
   void init() {
-    folder = std::make_unique<ScratchFolder>();
-    recorder = std::make_unique<ShellRecorder>();
-    ConnectCoreMessages();
-    std::memset(&Session, 0, sizeof Session);
-    FillCreatedSession("ABC");
-    Session.SamplePrepared = true;
-    Session.CurrentMeasurement = 1;
+    bench = std::make_unique<ScreenBench>();
+    FillPreparedSession();
     RecordMeasurement();
     QVERIFY(SaveSession());
-    screens = std::make_unique<ProgramScreens>(CreateScreens(QString()));
-    screens->Startup->Timer1->stop();
-    da = screens->DecayAnalysis.get();
+    bench->CreateAllScreens();
+    da = bench->screens->DecayAnalysis.get();
   }
 
-  void cleanup() {
-    screens.reset();
-    recorder.reset();
-    folder.reset();
-  }
+  void cleanup() { bench.reset(); }
 
   void controlsStandAtTheirPlacesInTabOrder() {
     Open();
@@ -187,15 +167,15 @@ class DecayAnalysisTest : public QObject {
     Open();
     SetWorkingRanges();
     QTest::mouseClick(da->Button3, Qt::LeftButton);
-    QCOMPARE(recorder->infos, QStringList{"Invalid time calibration."});
+    QCOMPARE(bench->recorder.infos, QStringList{"Invalid time calibration."});
     QTest::mouseClick(da->Button4, Qt::LeftButton);
-    QCOMPARE(recorder->infos.last(), QStringLiteral("Invalid time calibration."));
+    QCOMPARE(bench->recorder.infos.last(), QStringLiteral("Invalid time calibration."));
 
     TypeAndEnter(da->Edit3, QStringLiteral("0.05"));
     QCOMPARE(da->Edit3->text(), QStringLiteral("0.05000"));
     QTest::mouseClick(da->Button3, Qt::LeftButton);
-    QCOMPARE(recorder->infos.last(), QStringLiteral("Invalid lifetime estimate."));
-    QCOMPARE(recorder->infos.size(), 3);
+    QCOMPARE(bench->recorder.infos.last(), QStringLiteral("Invalid lifetime estimate."));
+    QCOMPARE(bench->recorder.infos.size(), 3);
     QVERIFY(!da->Button2->isEnabled());
     QCOMPARE(da->Label12->text(), QStringLiteral("Chi-squared = 0.0000"));
 
@@ -208,7 +188,7 @@ class DecayAnalysisTest : public QObject {
     TypeAndEnter(da->Edit6, QStringLiteral("5"));
     QCOMPARE(da->Edit6->text(), QStringLiteral("5.0000"));
     QTest::mouseClick(da->Button3, Qt::LeftButton);
-    QCOMPARE(recorder->infos.size(), 3);
+    QCOMPARE(bench->recorder.infos.size(), 3);
     QCOMPARE(da->Label11->text(), QStringLiteral("Lifetime = 5.00"));
     QCOMPARE(da->Label12->text(),
              QStringLiteral("Chi-squared = ") + QString::number(da->Analysis().ChiSquared, 'f', 4));
@@ -226,7 +206,7 @@ class DecayAnalysisTest : public QObject {
 
     // Leaving and coming back starts a new visit: nothing analysed yet.
     QTest::mouseClick(da->Button1, Qt::LeftButton);
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
     Open();
     QVERIFY(!da->Button2->isEnabled());
     QCOMPARE(Ranges(), (QStringList{"1", "100", "150", "1500"}));
@@ -242,7 +222,7 @@ class DecayAnalysisTest : public QObject {
     QTest::mouseClick(da->Button3, Qt::LeftButton);
     const float chiSquared = da->Analysis().ChiSquared;
     QTest::mouseClick(da->Button2, Qt::LeftButton);
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
     const auto file = ReadSavedSession("ABC");
     QVERIFY(file->AnalysisSaved[1]);
     QCOMPARE(file->AnaLifetime[1], 4.5f);
@@ -288,7 +268,7 @@ class DecayAnalysisTest : public QObject {
     da->Button1->setFocus();
     ClickPlot({20, 100});
     QCOMPARE(Ranges(), (QStringList{"1", "100", "150", "800"}));
-    QVERIFY(screens->DecayAnalysis->isVisible());
+    QVERIFY(bench->screens->DecayAnalysis->isVisible());
   }
 
   void spinnersGoThroughTheSetters() {
@@ -335,7 +315,7 @@ class DecayAnalysisTest : public QObject {
     QCOMPARE(residuals.pixelColor(100, 48), Green);  // channel 800, beyond the bottom cap
 
     QTest::mouseClick(da->Button1, Qt::LeftButton);
-    QVERIFY(screens->SessionControl->isVisible());
+    QVERIFY(bench->screens->SessionControl->isVisible());
     const auto file = ReadSavedSession("ABC");
     QCOMPARE(file->LastBackgroundLow, 10);
     QCOMPARE(file->LastDecayLow, 81);

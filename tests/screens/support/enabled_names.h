@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QStringList>
 #include <QWidget>
 #include <initializer_list>
@@ -10,5 +11,13 @@ inline QStringList EnabledNames(std::initializer_list<const QWidget*> controls) 
   QStringList names;
   for (const QWidget* control : controls)
     if (control->isEnabled()) names << control->objectName();
+  return names;
+}
+
+// The object names of the given boxes that are ticked, in the order given.
+inline QStringList TickedNames(std::initializer_list<const QAbstractButton*> boxes) {
+  QStringList names;
+  for (const QAbstractButton* box : boxes)
+    if (box->isChecked()) names << box->objectName();
   return names;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "catalogue/checked_lookup.h"
-#include "catalogue/fluorophore_spectra.h"
+#include "catalogue/fluorophore_tables.h"
 #include "session/indexed_array.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "model/raster.h"
+#include "model/sample_plot.h"
 #include "model/sample_preparation.h"
-#include "model/sample_spectra.h"
 #include "screens/shell/horizontal_up_down.h"
 #include "screens/shell/raster_view.h"
 #include "screens/shell/screen_form.h"

@@ -1,4 +1,4 @@
-#include "model/sample_spectra.h"
+#include "model/sample_plot.h"
 
 #include <cstdio>
 

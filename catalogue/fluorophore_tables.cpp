@@ -1,4 +1,4 @@
-#include "catalogue/fluorophore_spectra.h"
+#include "catalogue/fluorophore_tables.h"
 
 #include <algorithm>
 #include <cmath>

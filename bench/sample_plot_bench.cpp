@@ -4,8 +4,8 @@
 
 #include "catalogue/fluorophore_catalogue.h"
 #include "model/raster.h"
+#include "model/sample_plot.h"
 #include "model/sample_preparation.h"
-#include "model/sample_spectra.h"
 #include "session/session_record.h"
 
 // One redraw of the sample spectra plot, as every arrow click and paint asks for: the frame,

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "model/raster.h"
+#include "model/sample_plot.h"
 #include "model/sample_preparation.h"
-#include "model/sample_spectra.h"
 #include "session/session_record.h"
 
 namespace {
